@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+// Every event handler is entered through this guard. It runs the handler; when the
+// handler throws, it shows the standard error report and returns false, so the
+// caller can abandon what depended on the handler (a close, the rest of a
+// sequence). No exception leaves it.
+bool guarded(const std::function<void()>& handler);
+
+// Wraps a handler for connecting to a Qt signal, so nothing thrown reaches Qt.
+template <typename Handler>
+auto guardedSlot(Handler handler)
+{
+    return [handler](auto&&... args) { guarded([&] { handler(args...); }); };
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// A modal message box with buttons of our own texts. Returns the index of the
+// button that closed it (the default button when the box is closed otherwise).
+struct MessageBoxSpec
+{
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    int defaultButton = 0;
+};
+
+int showMessageBox(const MessageBoxSpec& spec, QWidget* parent = nullptr);

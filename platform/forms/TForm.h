@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QObject;
+
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+// Base of the program's windows. A close runs FormClose through the handler
+// guard; the action it leaves decides what happens: hide (the default), free
+// (deferred delete through the event loop), minimise, or nothing. A failing
+// FormClose abandons the close.
+class TForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm(QWidget* parent = nullptr);
+
+protected:
+    virtual void FormClose(QObject* Sender, TCloseAction& Action);
+    void closeEvent(QCloseEvent* event) override;
+};
