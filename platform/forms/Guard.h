@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <type_traits>
 
 // Every event handler is entered through this guard. It runs the handler; when the
 // handler throws, it shows the standard error report and returns false, so the
@@ -9,8 +10,16 @@
 bool guarded(const std::function<void()>& handler);
 
 // Wraps a handler for connecting to a Qt signal, so nothing thrown reaches Qt.
+// The handler takes the signal's arguments, or none.
 template <typename Handler>
 auto guardedSlot(Handler handler)
 {
-    return [handler](auto&&... args) { guarded([&] { handler(args...); }); };
+    return [handler](auto&&... args) {
+        guarded([&] {
+            if constexpr (std::is_invocable_v<Handler, decltype(args)...>)
+                handler(args...);
+            else
+                handler();
+        });
+    };
 }
