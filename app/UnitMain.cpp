@@ -1,10 +1,15 @@
 #include "UnitMain.h"
 
+#include "CarrierTable.h"
 #include "Clock.h"
 #include "DateFormat.h"
 #include "Fonts.h"
+#include "FormFactory.h"
 #include "Guard.h"
 #include "MainTexts.h"
+#include "ProgramFolder.h"
+#include "TQRImage.h"
+#include "TQRLabel.h"
 #include "TBevel.h"
 #include "TFlatComboBox.h"
 #include "TFlatEdit.h"
@@ -12,9 +17,12 @@
 #include "TFlatSpeedButton.h"
 #include "TImage.h"
 #include "TLabel.h"
+#include "UnitPrintSPLTPOSXBY57.h"
 #include "WebAddress.h"
 
 #include <QIcon>
+#include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 
 TFormMain* FormMain = nullptr;
@@ -250,9 +258,41 @@ void TFormMain::FlatEdit8KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifier
         FlatSpeedButton2Click(Sender);
 }
 
-void TFormMain::FlatSpeedButton2Click(QObject*)
+// The print command: writes the fields into a report window and prints one
+// receipt. Each step runs only when the one before succeeded; a failure leaves
+// what was written, the window standing and the focus where it was.
+void TFormMain::FlatSpeedButton2Click(QObject* Sender)
 {
-    // The print command: composes the receipt and prints it (report window).
+    // A trigger that arrives while a receipt prints (the run lets events through)
+    // is dropped: one receipt per deliberate command.
+    if (printing)
+        return;
+    const QScopedValueRollback<bool> printingNow(printing, true);
+
+    // 1. A window whose release is queued is gone for good: carry the release
+    // out now rather than fill a window that is about to be destroyed.
+    if (PrintSPLTPOSXBY57 && PrintSPLTPOSXBY57->isReleasing())
+        delete PrintSPLTPOSXBY57;
+    if (!PrintSPLTPOSXBY57)
+        createForm(PrintSPLTPOSXBY57);
+    TPrintSPLTPOSXBY57* report = PrintSPLTPOSXBY57;
+    // 2-8. Texts exactly as the fields hold them.
+    report->QRLTitle1->Caption = FlatComboBox1->currentText() + QStringLiteral("话费充值收据");
+    report->QRLAddr1->Caption = QStringLiteral("充值号码:") + FlatEdit2->text();
+    report->QRLAddr2->Caption = QStringLiteral("充值金额:") + FlatEdit3->text();
+    report->QRLAddr3->Caption = QStringLiteral("充值时间:") + FlatEdit6->text();
+    report->QRLAddr4->Caption = QStringLiteral("充值网点:") + FlatEdit1->text();
+    report->QRLPostcode->Caption = FlatEdit7->text();
+    report->QRLTel->Caption = FlatEdit8->text();
+    // 9. The hotline first, so a logo that fails to load leaves it in place.
+    if (const Carrier* carrier = carrierAt(FlatComboBox1->currentIndex())) {
+        report->QRLabel1->Caption = carrier->hotline;
+        report->QRImage1->Picture.LoadFromFile(programFilePath(carrier->logoFile));
+    }
+    // 10-12.
+    report->Edit2->setText(QStringLiteral("print"));
+    report->BitBtn1Click(Sender);
+    FlatEdit2->setFocus();
 }
 
 void TFormMain::FlatSpeedButton3Click(QObject*)

@@ -66,6 +66,7 @@ private:
     void createControls();
     void placeWindow();
     bool shown = false;
+    bool printing = false;
 };
 
 // The entry window, once created by the main routine.

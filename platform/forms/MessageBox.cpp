@@ -1,10 +1,15 @@
 #include "MessageBox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QPushButton>
 
 int showMessageBox(const MessageBoxSpec& spec, QWidget* parent)
 {
+    // Owned by the active window, so the window system hands the focus back to
+    // it when the box closes.
+    if (!parent)
+        parent = QApplication::activeWindow();
     QMessageBox box(spec.icon, spec.caption, spec.text, QMessageBox::NoButton, parent);
     QList<QPushButton*> buttons;
     for (const QString& label : spec.buttons)

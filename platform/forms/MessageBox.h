@@ -6,7 +6,8 @@
 
 class QWidget;
 
-// A modal message box with buttons of our own texts. Returns the index of the
+// A modal message box with buttons of our own texts, owned by the given window
+// or else by the active one. Returns the index of the
 // button that closed it (the default button when the box is closed otherwise).
 struct MessageBoxSpec
 {

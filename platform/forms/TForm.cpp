@@ -24,6 +24,7 @@ void TForm::closeEvent(QCloseEvent* event)
         break;
     case TCloseAction::caFree:
         event->accept();
+        releasing = true;
         deleteLater();
         break;
     case TCloseAction::caMinimize:

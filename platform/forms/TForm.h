@@ -15,8 +15,13 @@ class TForm : public QWidget
     Q_OBJECT
 public:
     explicit TForm(QWidget* parent = nullptr);
+    // True once a close has queued the window's release.
+    bool isReleasing() const { return releasing; }
 
 protected:
     virtual void FormClose(QObject* Sender, TCloseAction& Action);
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool releasing = false;
 };

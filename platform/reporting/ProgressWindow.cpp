@@ -12,6 +12,8 @@ ProgressWindow::ProgressWindow()
 {
     setObjectName(QStringLiteral("ProgressWindow"));
     setWindowTitle(QStringLiteral("Printing progress"));
+    // The clerk keeps typing in the window that started the print.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
     bar = new QProgressBar(this);
     bar->setRange(0, 100);
