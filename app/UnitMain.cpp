@@ -2,11 +2,14 @@
 
 #include "CarrierTable.h"
 #include "Clock.h"
+#include "DataStore.h"
 #include "DateFormat.h"
 #include "Fonts.h"
 #include "FormFactory.h"
 #include "Guard.h"
 #include "MainTexts.h"
+#include "TADOConnection.h"
+#include "TADOQuery.h"
 #include "ProgramFolder.h"
 #include "TQRImage.h"
 #include "TQRLabel.h"
@@ -105,6 +108,11 @@ TFormMain::TFormMain()
     move(designedPlace);
     resize(designedOuterSize);
     createControls();
+    ADOConnection1 = new TADOConnection(this, QStringLiteral("ADOConnection1"));
+    ADOQuery1 = new TADOQuery(this, QStringLiteral("ADOQuery1"));
+    ADOQuery1->Connection = ADOConnection1;
+    ADOQuery2 = new TADOQuery(this, QStringLiteral("ADOQuery2"));
+    ADOQuery2->Connection = ADOConnection1;
 
     connect(&Timer1, &QTimer::timeout, this, guardedSlot([this] { Timer1Timer(&Timer1); }));
     Timer1.start(1000);
@@ -183,7 +191,7 @@ void TFormMain::createControls()
 
 void TFormMain::FormCreate(QObject*)
 {
-    // The data store connects to data.mdb here.
+    connectStore(*ADOConnection1);
 }
 
 void TFormMain::showEvent(QShowEvent* event)
@@ -211,9 +219,11 @@ void TFormMain::FormShow(QObject*)
 {
     FlatEdit6->setText(formatDateTime(MainTexts::timePattern, currentDateTime()));
     FlatEdit2->setFocus();
-    // The data store opens its tables here.
-    FlatEdit7->setText(MainTexts::remark1);
-    FlatEdit8->setText(MainTexts::remark2);
+    openTables(*ADOQuery1, *ADOQuery2);
+    // The remarks the clerk saved come back; the fixed texts until then.
+    const SavedRemarks saved = savedRemarks(*ADOQuery2);
+    FlatEdit7->setText(saved.present ? saved.remark1 : MainTexts::remark1);
+    FlatEdit8->setText(saved.present ? saved.remark2 : MainTexts::remark2);
     FlatComboBox1->setCurrentIndex(0);
 }
 
@@ -297,7 +307,7 @@ void TFormMain::FlatSpeedButton2Click(QObject* Sender)
 
 void TFormMain::FlatSpeedButton3Click(QObject*)
 {
-    // Saves the two remarks in the data store.
+    saveRemarks(*ADOQuery2, FlatEdit7->text(), FlatEdit8->text());
 }
 
 void TFormMain::Label2Click(QObject*)
@@ -305,7 +315,8 @@ void TFormMain::Label2Click(QObject*)
     openWebAddress(MainTexts::homePage);
 }
 
+// A failure to empty the sales table abandons the close (through the guard).
 void TFormMain::FormClose(QObject*, TCloseAction&)
 {
-    // The data store empties the sales table here; a failure abandons the close.
+    emptySalesTable(*ADOConnection1, *ADOQuery1);
 }

@@ -4,6 +4,8 @@
 
 #include <QTimer>
 
+class TADOConnection;
+class TADOQuery;
 class TBevel;
 class TFlatComboBox;
 class TFlatEdit;
@@ -44,6 +46,10 @@ public:
     TFlatEdit* FlatEdit8;
     TFlatComboBox* FlatComboBox1;
     QTimer Timer1;
+    // The data store: data.mdb beside the program.
+    TADOConnection* ADOConnection1;
+    TADOQuery* ADOQuery1; // sales, xiaoshou
+    TADOQuery* ADOQuery2; // remarks, beizhu
 
     void FormCreate(QObject* Sender);
     void FormShow(QObject* Sender);

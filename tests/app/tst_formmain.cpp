@@ -1,8 +1,10 @@
 // The entry window: layout, colours, focus rules, Enter navigation, the clock
 // and the show sequence.
 #include "Clock.h"
+#include "DataFile.h"
 #include "Fonts.h"
 #include "MainTexts.h"
+#include "ProgramFolder.h"
 #include "TFlatComboBox.h"
 #include "TFlatEdit.h"
 #include "TFlatSpeedButton.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Qt::Key)
@@ -37,6 +40,7 @@ class FormMainTest : public QObject
     Q_OBJECT
 private:
     TFormMain* form = nullptr;
+    QTemporaryDir programDir;
     QDateTime now{QDate(2009, 9, 6), QTime(19, 5, 9)};
 
     QWidget* control(const QString& name) { return form->findChild<QWidget*>(name); }
@@ -48,7 +52,12 @@ private:
     }
 
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase()
+    {
+        installFontSubstitutions();
+        makeDataFile(programDir.path());
+        setProgramFolderOverride(programDir.path());
+    }
     void init()
     {
         now = QDateTime(QDate(2009, 9, 6), QTime(19, 5, 9));

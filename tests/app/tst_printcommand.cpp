@@ -1,6 +1,7 @@
 // The print command end to end: entry window -> report window -> print server
 // -> the receipt's PDF.
 #include "Clock.h"
+#include "DataFile.h"
 #include "Fonts.h"
 #include "FormFactory.h"
 #include "JpegWriter.h"
@@ -64,7 +65,11 @@ private:
     void clickPrint() { QTest::mouseClick(static_cast<QWidget*>(form->FlatSpeedButton2), Qt::LeftButton); }
 
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase()
+    {
+        installFontSubstitutions();
+        makeDataFile(programDir.path());
+    }
     void init()
     {
         PrintServer::reset();
