@@ -22,6 +22,8 @@ void ModalWatcher::poll()
     if (box->defaultButton())
         seenBox.defaultButton = box->defaultButton()->text();
     seen.append(seenBox);
+    if (whileOpen)
+        whileOpen(seenBox);
     QAbstractButton* toPress = box->defaultButton();
     if (!toPress && !box->buttons().isEmpty())
         toPress = box->buttons().first();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 // Watches for modal message boxes while a test drives the program, records what
 // each one showed and closes it with its default button, as a clerk pressing
@@ -25,6 +26,8 @@ class ModalWatcher : public QObject
 public:
     ModalWatcher();
     QList<SeenMessageBox> seen;
+    // Runs while a box is open, before it is closed.
+    std::function<void(const SeenMessageBox&)> whileOpen;
 
 private:
     void poll();
