@@ -97,20 +97,22 @@ bool allocate(QImage* image, int width, int height, QImage::Format format)
     return !image->isNull();
 }
 
-// CMYK samples as stored; Adobe writers store them inverted.
+// a * b / 255, rounded, without a division.
+inline int multiply255(int a, int b)
+{
+    const int t = a * b + 128;
+    return (t + (t >> 8)) >> 8;
+}
+
+// CMYK samples as stored, converted in place; Adobe writers store them inverted.
 void cmykRowToRgb32(uchar* row, int width, bool inverted)
 {
+    const int flip = inverted ? 0 : 255;
     auto* pixel = reinterpret_cast<quint32*>(row);
     for (int x = 0; x < width; ++x) {
         const uchar* s = row + 4 * x;
-        int c = s[0], m = s[1], y = s[2], k = s[3];
-        if (!inverted) {
-            c = 255 - c;
-            m = 255 - m;
-            y = 255 - y;
-            k = 255 - k;
-        }
-        pixel[x] = qRgb(c * k / 255, m * k / 255, y * k / 255);
+        const int k = s[3] ^ flip;
+        pixel[x] = qRgb(multiply255(s[0] ^ flip, k), multiply255(s[1] ^ flip, k), multiply255(s[2] ^ flip, k));
     }
 }
 

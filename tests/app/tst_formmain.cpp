@@ -1,5 +1,6 @@
 // The entry window: layout, colours, focus rules, Enter navigation, the clock
 // and the show sequence.
+#include "TestHelpers.h"
 #include "Clock.h"
 #include "DataFile.h"
 #include "Fonts.h"
@@ -22,12 +23,6 @@ Q_DECLARE_METATYPE(Qt::Key)
 namespace {
 const QColor idleColour(0xC1, 0xD7, 0xFD);
 
-// Types text as key presses that carry it, Chinese included.
-void typeText(QWidget* widget, const QString& text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
 
 QColor backgroundOf(QWidget* widget)
 {

@@ -1,5 +1,6 @@
 // The print command end to end: entry window -> report window -> print server
 // -> the receipt's PDF.
+#include "TestHelpers.h"
 #include "Clock.h"
 #include "DataFile.h"
 #include "Fonts.h"
@@ -32,11 +33,6 @@ namespace {
 // Each logo has its own size, so the PDF tells which one was printed.
 const QSize mobileLogo(100, 50), telecomLogo(120, 60), unicomLogo(140, 70), builtInLogo(192, 90);
 
-void typeText(QWidget* widget, const QString& text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
 }
 
 class PrintCommandTest : public QObject

@@ -1,5 +1,6 @@
 // The receipt report against the private print server: what reaches the paper,
 // the text rules, the printer states, the mode text and failures while drawing.
+#include "TestHelpers.h"
 #include "AppError.h"
 #include "Fonts.h"
 #include "FormFactory.h"
@@ -28,18 +29,6 @@
 #include <cstdio>
 #include <jpeglib.h>
 #include <jerror.h>
-
-namespace {
-QString caught(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.message();
-    }
-    return QString();
-}
-}
 
 class ReportTest : public QObject
 {
@@ -241,7 +230,7 @@ private slots:
     {
         PrintServer::reset();
         PrintServer::addQueue(QStringLiteral("receipt58"));
-        QCOMPARE(caught([&] { createForm(PrintSPLTPOSXBY57); }),
+        QCOMPARE(caughtMessage([&] { createForm(PrintSPLTPOSXBY57); }),
                  QStringLiteral("There is no default printer currently selected"));
         QCOMPARE(PrintSPLTPOSXBY57, nullptr);
     }
@@ -252,7 +241,7 @@ private slots:
         PrintServer::reset();
         PrintServer::addQueue(QStringLiteral("other"));
         report()->Edit2->setText(QStringLiteral("print"));
-        QCOMPARE(caught([&] { report()->BitBtn1Click(nullptr); }),
+        QCOMPARE(caughtMessage([&] { report()->BitBtn1Click(nullptr); }),
                  QStringLiteral("There is no default printer currently selected"));
         QVERIFY(PrintSPLTPOSXBY57); // left standing
         QCOMPARE(PrintServer::jobCount(), 0);
@@ -276,7 +265,7 @@ private slots:
     {
         PrintServer::rejectJobs(QStringLiteral("receipt58"));
         report()->Edit2->setText(QStringLiteral("print"));
-        const QString message = caught([&] { report()->BitBtn1Click(nullptr); });
+        const QString message = caughtMessage([&] { report()->BitBtn1Click(nullptr); });
         QVERIFY2(message.contains(QLatin1String("not accepting jobs")), qPrintable(message));
         QVERIFY(PrintSPLTPOSXBY57);
         QCOMPARE(PrintServer::jobCount(), 0);
@@ -287,7 +276,7 @@ private slots:
         report();
         PrintServer::stop();
         report()->Edit2->setText(QStringLiteral("print"));
-        const QString message = caught([&] { report()->BitBtn1Click(nullptr); });
+        const QString message = caughtMessage([&] { report()->BitBtn1Click(nullptr); });
         PrintServer::start();
         QVERIFY2(message.startsWith(QLatin1String("Cannot reach the print service at ")), qPrintable(message));
         QVERIFY(PrintSPLTPOSXBY57);
@@ -332,7 +321,7 @@ private slots:
         QFile(path).open(QIODevice::WriteOnly);
         report()->QRImage1->Picture.LoadFromFile(path);
         report()->Edit2->setText(QStringLiteral("print"));
-        QCOMPARE(caught([&] { report()->BitBtn1Click(nullptr); }),
+        QCOMPARE(caughtMessage([&] { report()->BitBtn1Click(nullptr); }),
                  QStringLiteral("JPEG error #%1").arg(JERR_INPUT_EMPTY));
         QCOMPARE(PrintServer::jobCount(), 1);
         const PdfPage partial(PrintServer::jobFiles().last());

@@ -1,4 +1,5 @@
 // The record-set layer and the store's operations on real SQLite files.
+#include "TestHelpers.h"
 #include "AppError.h"
 #include "ConnectionString.h"
 #include "DataFile.h"
@@ -18,15 +19,6 @@
 
 namespace {
 
-QString caught(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.message();
-    }
-    return QString();
-}
 
 // A second program using the same file.
 class OtherProgram
@@ -172,7 +164,7 @@ private slots:
             file.write(content);
         }
         connection->ConnectionString = QStringLiteral("Provider=%1;Data Source=%2").arg(provider, path);
-        QCOMPARE(caught([&] { connection->setConnected(true); }), message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+        QCOMPARE(caughtMessage([&] { connection->setConnected(true); }), message.contains(QLatin1String("%1")) ? message.arg(path) : message);
         QVERIFY(!connection->Connected());
         QCOMPARE(QFile::exists(path), content != "missing");
     }
@@ -245,7 +237,7 @@ private slots:
         }
         if (!setup.isEmpty())
             connectAndOpen();
-        QCOMPARE(caught([&] { saveRemarks(*remarks, QStringLiteral("r1"), QStringLiteral("r2")); }), message);
+        QCOMPARE(caughtMessage([&] { saveRemarks(*remarks, QStringLiteral("r1"), QStringLiteral("r2")); }), message);
         OtherProgram other(path);
         QCOMPARE(other.rows(QStringLiteral("select count(*) from beizhu")).first().first(), QStringLiteral("0"));
     }
@@ -255,7 +247,7 @@ private slots:
         OtherProgram other(path);
         other.exec(QStringLiteral("create trigger refuse before insert on beizhu begin select raise(abort, 'no'); end"));
         connectAndOpen();
-        QVERIFY(!caught([&] { saveRemarks(*remarks, QStringLiteral("first"), QStringLiteral("x")); }).isEmpty());
+        QVERIFY(!caughtMessage([&] { saveRemarks(*remarks, QStringLiteral("first"), QStringLiteral("x")); }).isEmpty());
         QCOMPARE(remarks->dataState(), TADOQuery::State::Insert);
         other.exec(QStringLiteral("drop trigger refuse"));
         saveRemarks(*remarks, QStringLiteral("second"), QStringLiteral("y"));
@@ -269,7 +261,7 @@ private slots:
         other.exec(QStringLiteral("insert into beizhu values ('mine', 'two')"));
         connectAndOpen();
         other.exec(QStringLiteral("update beizhu set 备注1 = 'theirs'"));
-        QCOMPARE(caught([&] { saveRemarks(*remarks, QStringLiteral("late"), QStringLiteral("two")); }),
+        QCOMPARE(caughtMessage([&] { saveRemarks(*remarks, QStringLiteral("late"), QStringLiteral("two")); }),
                  QStringLiteral("Row cannot be located for updating. Some values may have been changed since it "
                                 "was last read."));
         QCOMPARE(other.rows(QStringLiteral("select 备注1 from beizhu")), (QList<QStringList>{{"theirs"}}));
@@ -282,7 +274,7 @@ private slots:
         other.exec(QStringLiteral("begin exclusive"));
         QElapsedTimer waited;
         waited.start();
-        QCOMPARE(caught([&] { saveRemarks(*remarks, QStringLiteral("r1"), QStringLiteral("r2")); }),
+        QCOMPARE(caughtMessage([&] { saveRemarks(*remarks, QStringLiteral("r1"), QStringLiteral("r2")); }),
                  QStringLiteral("database is locked"));
         QVERIFY(waited.elapsed() >= TADOConnection::busyTimeoutMs - 100); // it waited for the lock first
         other.exec(QStringLiteral("rollback"));
@@ -323,7 +315,7 @@ private slots:
         other.exec(QStringLiteral("create trigger keep before delete on xiaoshou when old.id = 5 "
                                   "begin select raise(abort, 'row 5 is kept'); end"));
         connectAndOpen();
-        QCOMPARE(caught([&] { emptySalesTable(*connection, *sales); }), QStringLiteral("row 5 is kept"));
+        QCOMPARE(caughtMessage([&] { emptySalesTable(*connection, *sales); }), QStringLiteral("row 5 is kept"));
         QCOMPARE(other.rows(QStringLiteral("select id from xiaoshou")),
                  (QList<QStringList>{{"5"}, {"6"}, {"7"}, {"8"}, {"9"}, {"10"}}));
     }
@@ -332,7 +324,7 @@ private slots:
     {
         OtherProgram(path).exec(QStringLiteral("drop table xiaoshou"));
         connection->ConnectionString = connectionStringFor(path);
-        QCOMPARE(caught([&] { openTables(*sales, *remarks); }), QStringLiteral("no such table: xiaoshou"));
+        QCOMPARE(caughtMessage([&] { openTables(*sales, *remarks); }), QStringLiteral("no such table: xiaoshou"));
         QVERIFY(!sales->Active());
         QVERIFY(!remarks->Active());
     }
@@ -351,7 +343,7 @@ private slots:
         sales->First();
         sales->Delete();
         QVERIFY(sales->Eof());
-        QCOMPARE(caught([&] { sales->setSQL(QStringLiteral("select 1")); }),
+        QCOMPARE(caughtMessage([&] { sales->setSQL(QStringLiteral("select 1")); }),
                  QStringLiteral("ADOQuery1: Cannot perform this operation on an open dataset"));
         sales->Close();
         QVERIFY(connection->Connected()); // closing a record set keeps the connection
