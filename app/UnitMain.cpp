@@ -142,6 +142,7 @@ void TFormMain::createControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(1, 1, 527, 407);
     Image1->Picture.LoadFromFile(QStringLiteral(":/images/background.jpg"));
+    Image1->Picture.jpeg()->pixels(); // decoded now: a paint event must never raise
     FlatSpeedButton2 = button(QStringLiteral("FlatSpeedButton2"), panel, QStringLiteral("打印小票"), {320, 368, 137, 33});
     Label5 = label(QStringLiteral("Label5"), panel, QStringLiteral("充值号码："), {48, 120, 105, 16});
     Label6 = label(QStringLiteral("Label6"), panel, QStringLiteral("充值金额："), {48, 168, 105, 16});
