@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -253,6 +254,26 @@ private slots:
         saveRemarks(*remarks, QStringLiteral("second"), QStringLiteral("y"));
         QCOMPARE(remarks->dataState(), TADOQuery::State::Browse);
         QCOMPARE(other.rows(QStringLiteral("select 备注1 from beizhu")), (QList<QStringList>{{"second"}}));
+    }
+
+    void savedRemarksSurviveAKilledProcess()
+    {
+        QProcess writer;
+        writer.start(QStringLiteral(REMARK_WRITER), {dir.path()});
+        int lastSaved = 0;
+        while (lastSaved < 40 && writer.waitForReadyRead(10000))
+            while (writer.canReadLine())
+                lastSaved = writer.readLine().mid(6).trimmed().toInt();
+        QVERIFY(lastSaved >= 40);
+        writer.kill(); // SIGKILL, in the middle of whatever it was writing
+        writer.waitForFinished();
+        OtherProgram other(path);
+        const QList<QStringList> rows = other.rows(QStringLiteral("select 备注1, 备注2 from beizhu"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().at(0), rows.first().at(1)); // never half a pair
+        const int stored = rows.first().at(0).mid(1, rows.first().at(0).indexOf(u'次') - 1).toInt();
+        QVERIFY2(stored >= lastSaved, qPrintable(QStringLiteral("%1 < %2").arg(stored).arg(lastSaved)));
+        QCOMPARE(other.rows(QStringLiteral("pragma integrity_check")).first().first(), QStringLiteral("ok"));
     }
 
     void rowChangedByAnotherProgramIsNotOverwritten()
