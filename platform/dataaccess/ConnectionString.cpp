@@ -37,8 +37,7 @@ ConnectionProperties parseConnectionString(const QString& text)
                 value += text.at(i++);
             }
             if (!closed)
-                throw AppError(QStringLiteral("Format of the initialization string does not conform to the "
-                                              "OLE DB specification."));
+                throw AppError(QStringLiteral("Connection string: a quoted value is not closed"));
             while (i < n && text.at(i) != u';')
                 ++i;
         } else {

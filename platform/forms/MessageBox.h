@@ -9,7 +9,7 @@ class QWidget;
 // A modal message box with buttons of our own texts, owned by the given window
 // or else by the active one. Returns the index of the
 // button that closed it (the default button when the box is closed otherwise).
-struct MessageBoxSpec
+struct MessageBoxOptions
 {
     QString caption;
     QString text;
@@ -18,4 +18,4 @@ struct MessageBoxSpec
     int defaultButton = 0;
 };
 
-int showMessageBox(const MessageBoxSpec& spec, QWidget* parent = nullptr);
+int showMessageBox(const MessageBoxOptions& options, QWidget* parent = nullptr);
