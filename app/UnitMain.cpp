@@ -280,13 +280,8 @@ void TFormMain::FlatSpeedButton2Click(QObject* Sender)
         return;
     const QScopedValueRollback<bool> printingNow(printing, true);
 
-    // 1. A window whose release is queued is gone for good: carry the release
-    // out now rather than fill a window that is about to be destroyed.
-    if (PrintSPLTPOSXBY57 && PrintSPLTPOSXBY57->isReleasing())
-        delete PrintSPLTPOSXBY57;
-    if (!PrintSPLTPOSXBY57)
-        createForm(PrintSPLTPOSXBY57);
-    TPrintSPLTPOSXBY57* report = PrintSPLTPOSXBY57;
+    // 1. The window left standing by a failed command, or a fresh one.
+    TPrintSPLTPOSXBY57* report = existingOrNewForm(PrintSPLTPOSXBY57);
     // 2-8. Texts exactly as the fields hold them.
     report->QRLTitle1->Caption = FlatComboBox1->currentText() + QStringLiteral("话费充值收据");
     report->QRLAddr1->Caption = QStringLiteral("充值号码:") + FlatEdit2->text();

@@ -54,7 +54,7 @@ void TPrintSPLTPOSXBY57::createLayout()
 {
     QuickRep1 = new TQuickRep(this);
     QuickRep1->setObjectName(QStringLiteral("QuickRep1"));
-    QuickRep1->Page = {margin, pageLength, margin, pageWidth, margin, margin, 0, 1, true};
+    QuickRep1->Page = {margin, pageLength, margin, pageWidth, margin, margin};
     QRBand1 = new TQRBand(QuickRep1, bandHeight, bandWidth);
     QuickRep1->titleBand = QRBand1;
 

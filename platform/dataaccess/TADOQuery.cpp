@@ -232,62 +232,69 @@ void TADOQuery::Post()
     requireActive();
     if (state == State::Browse)
         return;
-    QSqlQuery query(Connection->database());
-    QStringList names;
-    QList<QVariant> values;
+    // The columns to write: every assigned one for a new row; for an edited row
+    // those that now differ from what was read.
+    QList<int> changed;
     for (int i = 0; i < columns.size(); ++i)
-        if (assigned.at(i) && (state == State::Insert || buffer.at(i) != rows.at(current).at(i))) {
-            names.append(columns.at(i).name);
-            values.append(buffer.at(i));
-        }
-
-    if (state == State::Insert) {
-        QStringList quotedNames;
-        for (const QString& name : names)
-            quotedNames.append(quoted(name));
-        query.prepare(names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
-                                      : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                            .arg(quotedTable(), quotedNames.join(u','),
-                                                 QStringList(names.size(), QStringLiteral("?")).join(u',')));
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        if (!query.exec())
-            databaseFailure(query);
-        const qint64 id = query.lastInsertId().toLongLong();
-        // The row as stored, defaults included.
-        QSqlQuery stored(Connection->database());
-        stored.prepare(QStringLiteral("SELECT * FROM %1 WHERE _rowid_ = ?").arg(quotedTable()));
-        stored.addBindValue(id);
-        if (!stored.exec() || !stored.next())
-            databaseFailure(stored);
-        QList<QVariant> row;
-        for (int i = 0; i < columns.size(); ++i)
-            row.append(stored.value(i));
-        rows.append(row);
-        rowIds.append(id);
-        current = int(rows.size()) - 1;
-    } else if (!names.isEmpty()) {
-        // Optimistic locking: the row must still hold what was read.
-        QStringList sets, checks;
-        for (const QString& name : names) {
-            sets.append(quoted(name) + QStringLiteral(" = ?"));
-            checks.append(quoted(name) + QStringLiteral(" IS ?"));
-        }
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ? AND %3")
-                          .arg(quotedTable(), sets.join(QStringLiteral(", ")), checks.join(QStringLiteral(" AND "))));
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        query.addBindValue(rowIds.at(current));
-        for (int i = 0; i < columns.size(); ++i)
-            if (names.contains(columns.at(i).name))
-                query.addBindValue(rows.at(current).at(i));
-        if (!query.exec())
-            databaseFailure(query);
-        if (query.numRowsAffected() == 0)
-            throw AppError(rowChanged);
-        rows[current] = buffer;
-    }
+        if (assigned.at(i) && (state == State::Insert || buffer.at(i) != rows.at(current).at(i)))
+            changed.append(i);
+    if (state == State::Insert)
+        insertRow(changed);
+    else if (!changed.isEmpty())
+        updateRow(changed);
     state = State::Browse;
+}
+
+void TADOQuery::insertRow(const QList<int>& changed)
+{
+    QStringList names;
+    for (int i : changed)
+        names.append(quoted(columns.at(i).name));
+    QSqlQuery query(Connection->database());
+    query.prepare(changed.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
+                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                          .arg(quotedTable(), names.join(u','),
+                                               QStringList(changed.size(), QStringLiteral("?")).join(u',')));
+    for (int i : changed)
+        query.addBindValue(buffer.at(i));
+    if (!query.exec())
+        databaseFailure(query);
+    const qint64 id = query.lastInsertId().toLongLong();
+    // The row as stored, defaults included.
+    QSqlQuery stored(Connection->database());
+    stored.prepare(QStringLiteral("SELECT * FROM %1 WHERE _rowid_ = ?").arg(quotedTable()));
+    stored.addBindValue(id);
+    if (!stored.exec() || !stored.next())
+        databaseFailure(stored);
+    QList<QVariant> row;
+    for (int i = 0; i < columns.size(); ++i)
+        row.append(stored.value(i));
+    rows.append(row);
+    rowIds.append(id);
+    current = int(rows.size()) - 1;
+}
+
+// Optimistic locking: the row is changed only where it still holds what was read.
+void TADOQuery::updateRow(const QList<int>& changed)
+{
+    QStringList sets, checks;
+    for (int i : changed) {
+        sets.append(quoted(columns.at(i).name) + QStringLiteral(" = ?"));
+        checks.append(quoted(columns.at(i).name) + QStringLiteral(" IS ?"));
+    }
+    QSqlQuery query(Connection->database());
+    query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ? AND %3")
+                      .arg(quotedTable(), sets.join(QStringLiteral(", ")), checks.join(QStringLiteral(" AND "))));
+    for (int i : changed)
+        query.addBindValue(buffer.at(i));
+    query.addBindValue(rowIds.at(current));
+    for (int i : changed)
+        query.addBindValue(rows.at(current).at(i));
+    if (!query.exec())
+        databaseFailure(query);
+    if (query.numRowsAffected() == 0)
+        throw AppError(rowChanged);
+    rows[current] = buffer;
 }
 
 void TADOQuery::Delete()

@@ -70,6 +70,8 @@ private:
     void requireActive() const;
     void requireWritable() const;
     void describeTable();
+    void insertRow(const QList<int>& changed);
+    void updateRow(const QList<int>& changed);
     QString quotedTable() const;
 
     QString select;

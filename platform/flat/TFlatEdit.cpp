@@ -14,7 +14,6 @@ TFlatEdit::TFlatEdit(QWidget* parent)
 {
     setFrame(false);
     setTextMargins(3, 0, 3, 0);
-    setAttribute(Qt::WA_Hover);
     // Hover colour depends on which widget has the focus anywhere in the program.
     connect(qApp, &QApplication::focusChanged, this, &TFlatEdit::refreshColour);
     refreshColour();

@@ -14,19 +14,7 @@ TFlatSpeedButton::TFlatSpeedButton(QWidget* parent)
       ColorShadow(Qt::black)
 {
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
-}
-
-void TFlatSpeedButton::enterEvent(QEnterEvent* event)
-{
-    QAbstractButton::enterEvent(event);
-    update();
-}
-
-void TFlatSpeedButton::leaveEvent(QEvent* event)
-{
-    QAbstractButton::leaveEvent(event);
-    update();
+    setAttribute(Qt::WA_Hover); // repainted as the pointer enters and leaves
 }
 
 void TFlatSpeedButton::paintEvent(QPaintEvent*)

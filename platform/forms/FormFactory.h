@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TForm.h"
+
 #include <QWidget>
 
 // Windows created by the form factory belong to the application: whatever is
@@ -21,4 +23,17 @@ void createForm(T*& reference)
         reference = nullptr;
         throw;
     }
+}
+
+// The window in the reference, or a new one when it is empty. A window whose
+// release is already queued counts as gone: it is released now, so nothing is
+// ever written into a window that is about to be destroyed.
+template <typename T>
+T* existingOrNewForm(T*& reference)
+{
+    if (reference && reference->isReleasing())
+        delete reference; // its destroy handler empties the reference
+    if (!reference)
+        createForm(reference);
+    return reference;
 }

@@ -2,15 +2,11 @@
 
 #include <cmath>
 
-DeviceCoordinates::DeviceCoordinates(double dpiX, double dpiY, QPointF offsetTenths)
-    : dpiX(dpiX), dpiY(dpiY), offset(offsetTenths)
-{
-}
+DeviceCoordinates::DeviceCoordinates(double dpiX, double dpiY) : dpiX(dpiX), dpiY(dpiY) {}
 
 QPoint DeviceCoordinates::point(QPointF tenths) const
 {
-    return QPoint(int(std::lround((tenths.x() - offset.x()) * dpiX / 254.0)),
-                  int(std::lround((tenths.y() - offset.y()) * dpiY / 254.0)));
+    return QPoint(int(std::lround(tenths.x() * dpiX / 254.0)), int(std::lround(tenths.y() * dpiY / 254.0)));
 }
 
 QSize DeviceCoordinates::size(QSizeF tenths) const

@@ -5,13 +5,14 @@
 #include <QSizeF>
 
 // The one conversion from report geometry (tenths of a millimetre from the
-// paper's top-left corner) to device pixels: ((x - ox) * R / 254), rounded, where
-// R is the device resolution in dots per inch and ox the unprintable offset in
-// tenths of a millimetre. Sizes use the same factors without the offsets.
+// paper's top-left corner) to device pixels: x * R / 254, rounded, where R is the
+// device resolution in dots per inch. Printers are driven full page (the
+// painter's origin at the paper's corner), so there are no unprintable offsets
+// to take off.
 class DeviceCoordinates
 {
 public:
-    DeviceCoordinates(double dpiX, double dpiY, QPointF offsetTenths = {});
+    DeviceCoordinates(double dpiX, double dpiY);
     QPoint point(QPointF tenths) const;
     QSize size(QSizeF tenths) const;
     QRect rect(QRectF tenths) const;
@@ -19,5 +20,4 @@ public:
 private:
     double dpiX;
     double dpiY;
-    QPointF offset;
 };

@@ -13,7 +13,7 @@ struct JobSettings
 };
 
 // Selects the printer and writes the job settings: full page (the painter's
-// origin at the paper's corner, so there are no offsets to take off), the paper
+// origin at the paper's corner), the paper
 // size only when the queue takes custom sizes (otherwise its own paper, with the
 // same positions), portrait, the copies, automatic paper source, one-sided.
 // Throws "Printer selected is not valid" when Qt cannot use the printer.

@@ -40,7 +40,7 @@ void TQuickRep::setUpPrinter(QPrinter& printer, const QString& printerName) cons
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
         throw AppError(QStringLiteral("Printer selected is not valid"));
-    applyJobSettings(printer, info, {QSizeF(Page.Width, Page.Length), PrinterSettings.Copies});
+    applyJobSettings(printer, info, {QSizeF(Page.Width, Page.Length), Copies});
     printer.setDocName(ReportTitle);
 }
 

@@ -7,7 +7,8 @@ class QPainter;
 class QPrinter;
 class TQRBand;
 
-// Page settings, stored in tenths of a millimetre; read in millimetres.
+// Page settings in tenths of a millimetre. The job is always portrait, from the
+// automatic paper source, one-sided (see applyJobSettings).
 struct TQRPage
 {
     double BottomMargin = 0;
@@ -16,19 +17,6 @@ struct TQRPage
     double Width = 0;
     double LeftMargin = 0;
     double RightMargin = 0;
-    double ColumnSpace = 0;
-    int Columns = 1;
-    bool portrait = true;
-    double mm(double tenths) const { return tenths / 10.0; }
-};
-
-struct TQRPrinterSettings
-{
-    int Copies = 1;
-    bool autoOutputBin = true;
-    int FirstPage = 0;
-    int LastPage = 0;
-    bool Duplex = false;
 };
 
 // A report of one title band on one page. Print() prints it on the default
@@ -40,10 +28,9 @@ class TQuickRep : public QObject
 public:
     explicit TQuickRep(QObject* owner);
     TQRPage Page;
-    TQRPrinterSettings PrinterSettings;
+    int Copies = 1;
     QString ReportTitle;
     bool ShowProgress = true;
-    bool PrintIfEmpty = true;
     TQRBand* titleBand = nullptr;
 
     // Checks that a default printer exists when printers do (throws
