@@ -24,6 +24,8 @@
 #include "WebAddress.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QShowEvent>
@@ -82,11 +84,16 @@ void setTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(colours);
 }
 
+// Read as PNG by name: a reader left to detect the format loads every
+// image-format plugin first, only to ask each whether it knows the file.
 QIcon programWindowIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 72, 96, 128})
-        icon.addFile(QStringLiteral(":/icons/window-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 24, 32, 48, 64, 72, 96, 128}) {
+        QImageReader reader(QStringLiteral(":/icons/window-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 

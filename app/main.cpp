@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    loadSystemFontConfiguration();
     QApplication application(argc, argv);
     installFontSubstitutions();
     guarded([] { createForm(FormMain); });

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 namespace {
 struct Substitution
 {
@@ -29,6 +31,23 @@ QString replacementFor(const QString& family)
             return s.replacement;
     return family;
 }
+}
+
+// Fontconfig's own start-up also parses every optional rule file it ships
+// (conf.avail), only to describe them; that is about a quarter of its start-up
+// and nothing of ours or the toolkit's reads it. The rules in effect are the
+// same: fonts.conf and what it includes.
+void loadSystemFontConfiguration()
+{
+    FcConfig* config = FcConfigCreate();
+    if (!config)
+        return;
+    if (FcConfigParseAndLoad(config, nullptr, FcTrue) && FcConfigBuildFonts(config)) {
+        const FcFontSet* fonts = FcConfigGetFonts(config, FcSetSystem);
+        if (fonts && fonts->nfont > 0)
+            FcConfigSetCurrent(config); // takes its own reference
+    }
+    FcConfigDestroy(config);
 }
 
 void installFontSubstitutions()

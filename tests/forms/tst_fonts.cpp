@@ -9,11 +9,56 @@
 #include <QTest>
 #include <QTextLayout>
 
+#include <fontconfig/fontconfig.h>
+
+namespace {
+QString matchedFile(FcConfig* config, const char* pattern)
+{
+    FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+    FcConfigSubstitute(config, wanted, FcMatchPattern);
+    FcDefaultSubstitute(wanted);
+    FcResult result;
+    FcPattern* match = FcFontMatch(config, wanted, &result);
+    FcChar8* file = nullptr;
+    const QString path = match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch
+                           ? QString::fromUtf8(reinterpret_cast<const char*>(file))
+                           : QString();
+    if (match)
+        FcPatternDestroy(match);
+    FcPatternDestroy(wanted);
+    return path;
+}
+} // namespace
+
 class FontsTest : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+
+    // The configuration loaded at start-up must be fontconfig's own: the same
+    // fonts, and the same rules choosing among them.
+    void loadedConfigurationIsFontconfigsOwn_data()
+    {
+        QTest::addColumn<QByteArray>("pattern");
+        QTest::newRow("sans-serif -> the same file") << QByteArray("sans-serif");
+        QTest::newRow("sans-serif:lang=zh-cn -> the same file") << QByteArray("sans-serif:lang=zh-cn");
+        QTest::newRow("Arial -> the same file") << QByteArray("Arial");
+        QTest::newRow("monospace:bold -> the same file") << QByteArray("monospace:bold");
+    }
+    void loadedConfigurationIsFontconfigsOwn()
+    {
+        QFETCH(QByteArray, pattern);
+        FcConfig* own = FcInitLoadConfigAndFonts();
+        QVERIFY(own);
+        FcConfig* loaded = FcConfigGetCurrent();
+        QVERIFY(loaded != own);
+        QCOMPARE(FcConfigGetFonts(loaded, FcSetSystem)->nfont, FcConfigGetFonts(own, FcSetSystem)->nfont);
+        const QString expected = matchedFile(own, pattern.constData());
+        FcConfigDestroy(own);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(matchedFile(loaded, pattern.constData()), expected);
+    }
 
     void resolved_data()
     {
@@ -52,5 +97,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(FontsTest)
+// The fonts are resolved under the configuration the program loads before
+// its QApplication exists.
+int main(int argc, char* argv[])
+{
+    loadSystemFontConfiguration();
+    QGuiApplication application(argc, argv);
+    FontsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_fonts.moc"
